@@ -74,6 +74,10 @@ bool queima(EstadoPasso& e, CaseParameters& caso, GrainGeometry& g, const BurnRa
 
 void executa_corrida(ArquivoSaida& console) {
   CaseParameters caso = le_caso();
+  executa_caso(caso, console);
+}
+
+void executa_caso(CaseParameters& caso, ArquivoSaida& console) {
   std::optional<BurnRateTable> tabela;
   if (caso.tab_pq == 1) tabela = le_tabela();
   const BurnRateTable* t = tabela ? &*tabela : nullptr;
