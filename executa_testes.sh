@@ -18,6 +18,6 @@ if [ -n "$falta" ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $falta >/dev/null
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTAVRUM_BENCH=ON >/dev/null
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2

@@ -17,10 +17,21 @@ void vazao(const PropellantProperties& q, double M, double p, double Cd, double 
   }
 }
 
+Gas avalia_gas(double p, const CaseParameters& caso) {
+  Gas gas{p, propriedades(caso.prop, p, caso.Et), 0.0};
+  gas.M = mach(p, caso.pa, gas.q.k);
+  return gas;
+}
+
 Desempenho desempenho(double p, double pa, double Cd, double Et, double At, int prop,
                       double& fmt) {
   const PropellantProperties q = propriedades(prop, p, Et);
-  const double M = mach(p, pa, q.k);
+  return desempenho(Gas{p, q, mach(p, pa, q.k)}, Cd, At, fmt);
+}
+
+Desempenho desempenho(const Gas& gas, double Cd, double At, double& fmt) {
+  const PropellantProperties& q = gas.q;
+  const double p = gas.p, M = gas.M;
   vazao(q, M, p, Cd, At, fmt);
   Desempenho d;
   d.fmt = fmt;

@@ -1,13 +1,12 @@
 #include "engine/corrida.h"
 
-#include <cmath>
 #include <optional>
 
 #include "engine/bocal.h"
 #include "engine/despressurizacao.h"
 #include "engine/estado.h"
 #include "engine/passo.h"
-#include "engine/solver.h"
+#include "engine/queima.h"
 #include "input/arquivo.h"
 #include "input/caso.h"
 #include "input/escritor.h"
@@ -31,40 +30,9 @@ bool queima(EstadoPasso& e, CaseParameters& caso, GrainGeometry& g, const BurnRa
             Serie& serie, RunTotals& totais, ArquivoSaida& console) {
   if (caso.npassos < 1) return false;
   for (;; ++e.i) {
-    e.Vc_ant = g.Vc;
-    const double p_ant = e.p;
-    if (tabela) {
-      ParametrosQueima q = consulta_tabela(*tabela, p_ant);
-      e.a = q.a;
-      e.n = q.n;
-    }
-    // The burn rate of a step comes from the previous step's pressure.
-    const double r = e.a * std::pow(p_ant, e.n);
-    const double t = static_cast<double>(e.i) * caso.dt;
-    const double dx = r * caso.dt;
-    e.x = e.x + dx;
-    if (avanca_grao(g, e.x, dx, e.i, caso.freq)) {
-      totais.t_fim = t;  // burnt out: this step is neither solved nor written
-      return false;
-    }
-
-    EntradaSolver entrada{p_ant, e.Vc_ant, g.Vc, g.Ab, e.a, e.n, g.At, true};
-    Solucao sol = resolve_pressao(entrada, caso, e.dp);
-    e.p = sol.p;
-    e.dp = sol.dp;
-    Desempenho d = desempenho(e.p, caso.pa, caso.Cd, caso.Et, g.At, caso.prop, e.fmt);
-    if (std::isnan(d.Is)) d.Is = 0.0;
-
-    totais.It += caso.dt * d.Fd;
-    totais.soma_fmt += d.fmt;
-    if (d.Fd > totais.Fd_max) totais.Fd_max = d.Fd;  // a NaN leaves the maximum alone
-    if (e.p > totais.p_max) totais.p_max = e.p;
-    if (e.p > caso.pa) totais.soma_pdt += caso.dt * e.p;
-
-    StepRecord s{e.i,  t,    d.Fd, r,    e.p,  g.Ab / g.At,   d.fmt, d.Ve,
-                 e.x,  d.Cf, d.Is, e.dp, sol.iteracoes, e.a,   e.n};
+    StepRecord s;
+    if (!passo_queima(e, caso, g, tabela, totais, s)) return false;  // burnt out, no row
     grava_linha(serie, s);
-    totais.t_fim = t;
     if (fim_de_queima(g, e.x, caso, console)) return true;
     if (e.i >= caso.npassos) return false;  // the step limit
   }
@@ -94,6 +62,7 @@ void executa_caso(CaseParameters& caso, ArquivoSaida& console) {
     e.a = q.a;
     e.n = q.n;
   }
+  e.gas = avalia_gas(e.p, caso);
   RunTotals totais;
   mensagem(console, "::: INCIANDO CALCULOS :::");
 

@@ -20,10 +20,11 @@ int32_t despressuriza(EstadoPasso& e, const CaseParameters& caso, const GrainGeo
     const double t = static_cast<double>(j) * caso.dt;
 
     EntradaSolver entrada{p_ant, Vdesp, Vdesp, 0.0, e.a, e.n, g.At, false};
-    Solucao sol = resolve_pressao(entrada, caso, e.dp);
+    Solucao sol = resolve_pressao(entrada, caso, e.dp, e.gas);
     e.p = sol.p;
     e.dp = sol.dp;
-    Desempenho d = desempenho(e.p, caso.pa, caso.Cd, caso.Et, g.At, caso.prop, e.fmt);
+    e.gas = sol.ultimo.p == e.p ? sol.ultimo : avalia_gas(e.p, caso);
+    Desempenho d = desempenho(e.gas, caso.Cd, g.At, e.fmt);
 
     totais.It += caso.dt * d.Fd;
     totais.soma_fmt += d.fmt;

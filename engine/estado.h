@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/bocal.h"
+
 struct EstadoPasso {
   int32_t i = 1;        // index of the current step
   double x = 0.0;       // regression distance (m)
@@ -12,4 +14,5 @@ struct EstadoPasso {
   double n = 0.0;
   double fmt = 0.0;     // mass flow of the last step (kg/s)
   double dp = 0.0;      // last pressure change of the solver (Pa)
+  Gas gas{};            // the gas at p: the next solve starts from it
 };

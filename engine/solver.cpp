@@ -33,10 +33,15 @@ double residuo(const EntradaSolver& e, const CaseParameters& caso, double p, dou
 }
 
 Solucao resolve_pressao(const EntradaSolver& e, const CaseParameters& caso, double dp) {
+  return resolve_pressao(e, caso, dp, avalia_gas(e.p_ant, caso));
+}
+
+Solucao resolve_pressao(const EntradaSolver& e, const CaseParameters& caso, double dp,
+                        const Gas& inicio) {
   const double pa = caso.pa;
   double p = e.p_ant;
-  PropellantProperties q = propriedades(caso.prop, p, caso.Et);
-  double f_ant = residuo_com(e, caso, p, mach(p, pa, q.k), q);
+  Gas gas = inicio;
+  double f_ant = residuo_com(e, caso, p, gas.M, gas.q);
   double anterior = p;  // the previous trial before its clamp
   double s = caso.ho;
   int64_t contador = 1;  // wide: itmax + 1 must not overflow
@@ -45,10 +50,10 @@ Solucao resolve_pressao(const EntradaSolver& e, const CaseParameters& caso, doub
     for (;;) {
       const double p0 = p;
       p = p0 + s;
-      q = propriedades(caso.prop, p, caso.Et);
-      double M = mach(p, pa, q.k);
+      gas = avalia_gas(p, caso);
+      double M = gas.M;
       if (std::isnan(M) || M == 0.0) M = 0.1;
-      const double f = residuo_com(e, caso, p, M, q);
+      const double f = residuo_com(e, caso, p, M, gas.q);
       // Secant through the previous trial, relaxed, and added to this trial
       // after its clamp.
       s = -caso.relax * f_ant * (p - anterior) / (f - f_ant);
@@ -72,5 +77,5 @@ Solucao resolve_pressao(const EntradaSolver& e, const CaseParameters& caso, doub
   // A burning step whose trials ran out falls back to ambient pressure; the
   // tail-off keeps its last trial.
   if (e.queima && contador == int64_t{caso.itmax} + 1) p = pa;
-  return {p, dp, static_cast<int32_t>(contador)};
+  return {p, dp, static_cast<int32_t>(contador), gas};
 }

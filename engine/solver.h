@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "engine/bocal.h"
 #include "input/caso.h"
 
 // What one solve starts from.
@@ -23,12 +24,16 @@ struct Solucao {
   double p;           // the step's pressure (Pa)
   double dp;          // size of the last trial's change (Pa)
   int32_t iteracoes;  // trials made, or itmax + 1 when they ran out
+  Gas ultimo;         // the gas at the last pressure the solve evaluated
 };
 
 // Gas-mass residual (kg over the step) at trial pressure p with Mach number M.
 double residuo(const EntradaSolver& e, const CaseParameters& caso, double p, double M);
 
-// Solves one step. `dp` is the previous step's value, kept when no trial is made.
+// Solves one step. `dp` is the previous step's value, kept when no trial is
+// made; `inicio` is the gas at e.p_ant, where the solve starts.
+Solucao resolve_pressao(const EntradaSolver& e, const CaseParameters& caso, double dp,
+                        const Gas& inicio);
 Solucao resolve_pressao(const EntradaSolver& e, const CaseParameters& caso, double dp);
 
 // Trials at or above this pressure (Pa) are pulled back halfway to it.

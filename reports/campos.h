@@ -20,6 +20,9 @@ class ArquivoSaida;
 void formata_inteiro(char* destino, int64_t v, int w);
 void formata_fixo(char* destino, double v, int w, int d);
 void formata_cientifico(char* destino, double v, int w, int d);
+// The same through the C library's correctly rounded conversion: the
+// reference the fast scientific field is checked against, and its fall-back.
+void formata_cientifico_exato(char* destino, double v, int w, int d);
 
 // One formatted record being built: fields, literals, tabs and skips place
 // characters at a column; columns only skipped over are not written unless
