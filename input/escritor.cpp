@@ -28,7 +28,8 @@ void formata_real_livre(double v, char campo[largura_real_livre]) {
   if (expoente >= -1 && expoente < 15) {
     // Fixed: the 15 digits, with 15 - k after the point (k integer digits).
     int k = expoente + 1;
-    n = std::snprintf(s, sizeof s, "%.*f", 15 - k, v);
+    // The point stays even with no decimals after it (15 integer digits).
+    n = std::snprintf(s, sizeof s, "%#.*f", 15 - k, v);
     return alinha_direita(s, n, 19);
   }
   // Exponent form: one digit, the point, 15 more, E, sign, 3 digits.
