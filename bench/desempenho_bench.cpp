@@ -48,10 +48,7 @@ MeioQueima meio_queima() {
   MeioQueima m{caso_exemplo(), {}, {}, {}};
   ArquivoSaida console(std::string("/dev/null"));
   m.g = inicia_grao(m.caso, console);
-  m.e.p = m.caso.pa;
-  m.e.a = m.caso.a;
-  m.e.n = m.caso.n;
-  m.e.gas = avalia_gas(m.e.p, m.caso);
+  m.e = estado_inicial(m.caso, nullptr);
   StepRecord s;
   for (int k = 0; k < 1000; ++k, ++m.e.i) passo_queima(m.e, m.caso, m.g, nullptr, m.totais, s);
   return m;
@@ -132,11 +129,7 @@ void BM_CorridaLonga(benchmark::State& state) {
     }
     ArquivoSaida console(std::string("console.txt"));
     GrainGeometry g = inicia_grao(caso, console);
-    EstadoPasso e;
-    e.p = caso.pa;
-    e.a = caso.a;
-    e.n = caso.n;
-    e.gas = avalia_gas(e.p, caso);
+    EstadoPasso e = estado_inicial(caso, nullptr);
     RunTotals totais;
     StepRecord s;
     for (; e.i <= caso.npassos; ++e.i) {

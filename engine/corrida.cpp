@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "engine/bocal.h"
 #include "engine/despressurizacao.h"
 #include "engine/estado.h"
 #include "engine/passo.h"
@@ -46,6 +45,7 @@ void executa_corrida(ArquivoSaida& console) {
 }
 
 void executa_caso(CaseParameters& caso, ArquivoSaida& console) {
+  // Burn-rate table, grain, time-series file.
   std::optional<BurnRateTable> tabela;
   if (caso.tab_pq == 1) tabela = le_tabela();
   const BurnRateTable* t = tabela ? &*tabela : nullptr;
@@ -53,22 +53,14 @@ void executa_caso(CaseParameters& caso, ArquivoSaida& console) {
   const std::string titulo = titulo_aparado(caso);
   Serie serie = abre_serie(titulo);
 
-  EstadoPasso e;
-  e.p = caso.pa;
-  e.a = caso.a;
-  e.n = caso.n;
-  if (t) {
-    ParametrosQueima q = consulta_tabela(*t, caso.pa);
-    e.a = q.a;
-    e.n = q.n;
-  }
-  e.gas = avalia_gas(e.p, caso);
+  // Burn.
+  EstadoPasso e = estado_inicial(caso, t);
   RunTotals totais;
   mensagem(console, "::: INCIANDO CALCULOS :::");
-
   const bool queimou = queima(e, caso, g, t, serie, totais, console);
   mensagem(console, "::: DESPRESSURIZOU :::");
 
+  // Tail-off, only after a burnout with steps left (never for type 4).
   const double t_queima = totais.t_fim;
   if (queimou && caso.grao != 4 && e.i < caso.npassos) {
     if (despressuriza(e, caso, g, t, serie, totais) > 0) totais.t_desp = totais.t_fim - t_queima;
@@ -78,6 +70,7 @@ void executa_caso(CaseParameters& caso, ArquivoSaida& console) {
   grava_livre(console, {});
   mensagem(console, "::: FIM DOS CALCULOS :::");
 
+  // Reports.
   caso.a = e.a;  // the summary echoes the law in force at the end
   caso.n = e.n;
   grava_resultados(caso, g, totais);

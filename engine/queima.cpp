@@ -4,6 +4,20 @@
 
 #include "engine/solver.h"
 
+EstadoPasso estado_inicial(const CaseParameters& caso, const BurnRateTable* tabela) {
+  EstadoPasso e;
+  e.p = caso.pa;
+  e.a = caso.a;
+  e.n = caso.n;
+  if (tabela) {
+    ParametrosQueima q = consulta_tabela(*tabela, caso.pa);
+    e.a = q.a;
+    e.n = q.n;
+  }
+  e.gas = avalia_gas(e.p, caso);
+  return e;
+}
+
 bool passo_queima(EstadoPasso& e, const CaseParameters& caso, GrainGeometry& g,
                   const BurnRateTable* tabela, RunTotals& totais, StepRecord& s) {
   // Burn-rate law and rate: both from the previous step's pressure, never
