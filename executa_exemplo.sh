@@ -5,16 +5,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-falta=""
-command -v cmake >/dev/null 2>&1 || falta="$falta cmake"
-command -v g++ >/dev/null 2>&1 || falta="$falta g++"
-command -v make >/dev/null 2>&1 || falta="$falta make"
-command -v gnuplot >/dev/null 2>&1 || falta="$falta gnuplot-nox"
-if [ -n "$falta" ]; then
-  echo "instalando:$falta"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $falta >/dev/null
-fi
+./instala_dependencias.sh cmd:cmake:cmake cmd:g++:g++ cmd:make:make cmd:gnuplot:gnuplot-nox
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTAVRUM_TESTS=OFF >/dev/null
 cmake --build build-release --target tavrum -j2 >/dev/null

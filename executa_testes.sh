@@ -5,18 +5,8 @@
 set -eu
 cd "$(dirname "$0")"
 
-falta=""
-command -v cmake >/dev/null 2>&1 || falta="$falta cmake"
-command -v g++ >/dev/null 2>&1 || falta="$falta g++"
-command -v make >/dev/null 2>&1 || falta="$falta make"
-command -v gnuplot >/dev/null 2>&1 || falta="$falta gnuplot-nox"
-dpkg -s libgtest-dev >/dev/null 2>&1 || falta="$falta libgtest-dev"
-dpkg -s libbenchmark-dev >/dev/null 2>&1 || falta="$falta libbenchmark-dev"
-if [ -n "$falta" ]; then
-  echo "instalando:$falta"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $falta >/dev/null
-fi
+./instala_dependencias.sh cmd:cmake:cmake cmd:g++:g++ cmd:make:make cmd:gnuplot:gnuplot-nox \
+  pkg:libgtest-dev pkg:libbenchmark-dev
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTAVRUM_BENCH=ON >/dev/null
 cmake --build build -j2
