@@ -10,7 +10,7 @@ int32_t despressuriza(EstadoPasso& e, const CaseParameters& caso, const GrainGeo
   const double Vdesp = e.Vc_ant;
   e.dp = 0.0;
   int32_t linhas = 0;
-  for (int64_t j = int64_t{e.i} + 1; j <= caso.npassos; ++j) {
+  for (int64_t j = static_cast<int64_t>(e.i) + 1; j <= caso.npassos; ++j) {
     const double p_ant = e.p;
     if (tabela) {
       ParametrosQueima q = consulta_tabela(*tabela, p_ant);

@@ -17,7 +17,7 @@ int main() {
     executa_corrida(console);
   } catch (const ErroFatal& erro) {
     console.descarrega();
-    std::fprintf(stderr, "%s\n", erro.what());
+    (void)std::fprintf(stderr, "%s\n", erro.what());
     return erro.status;
   }
   console.fecha();

@@ -20,9 +20,17 @@ namespace {
   erro_arquivo(falha_ao_abrir, caminho);
 }
 
+// A name with a NUL byte in it (a title or a case-file name can hold one)
+// names no file: the system would stop reading it at the NUL and open another
+// file, so that two outputs could end up in one.
+void recusa_nul(const std::string& caminho) {
+  if (caminho.find('\0') != std::string::npos) erro_arquivo(falha_ao_abrir, caminho);
+}
+
 }  // namespace
 
 std::FILE* abre_entrada(const std::string& caminho) {
+  recusa_nul(caminho);
   std::error_code ec;
   if (std::filesystem::is_directory(caminho, ec)) erro_arquivo(falha_ao_abrir, caminho);
   std::FILE* f = std::fopen(caminho.c_str(), "rb");
@@ -31,18 +39,19 @@ std::FILE* abre_entrada(const std::string& caminho) {
   // Absent: create it empty, then read it.
   std::FILE* novo = std::fopen(caminho.c_str(), "ab");
   if (!novo) falha_abertura(caminho, errno);
-  std::fclose(novo);
+  (void)std::fclose(novo);
   f = std::fopen(caminho.c_str(), "rb");
   if (!f) falha_abertura(caminho, errno);
   return f;
 }
 
 ArquivoSaida::ArquivoSaida(const std::string& caminho) : caminho_(caminho), console_(false) {
+  recusa_nul(caminho);
   std::error_code ec;
   if (std::filesystem::is_directory(caminho, ec)) erro_arquivo(falha_ao_abrir, caminho);
   arquivo_ = std::fopen(caminho.c_str(), "wb");
   if (!arquivo_) falha_abertura(caminho, errno);
-  std::setvbuf(arquivo_, nullptr, _IONBF, 0);  // our own buffer is enough
+  (void)std::setvbuf(arquivo_, nullptr, _IONBF, 0);  // our own buffer is enough
 }
 
 ArquivoSaida::ArquivoSaida() : arquivo_(stdout), console_(true) {
@@ -55,11 +64,11 @@ ArquivoSaida::~ArquivoSaida() {
   // Reached without fecha() only on the way out of a fatal error: the bytes
   // written so far stay, and no further error is raised.
   if (!arquivo_) return;
-  if (usado_ > 0) std::fwrite(buffer_, 1, usado_, arquivo_);
+  if (usado_ > 0) (void)std::fwrite(buffer_, 1, usado_, arquivo_);
   if (console_) {
-    std::fflush(arquivo_);
+    (void)std::fflush(arquivo_);
   } else {
-    std::fclose(arquivo_);
+    (void)std::fclose(arquivo_);
   }
 }
 
@@ -81,7 +90,7 @@ void ArquivoSaida::descarrega() {
     if (std::fwrite(buffer_, 1, n, arquivo_) != n && !console_)
       erro_arquivo(erro_de_escrita, caminho_);
   }
-  if (console_) std::fflush(arquivo_);
+  if (console_) (void)std::fflush(arquivo_);  // the console's errors are not fatal
 }
 
 void ArquivoSaida::fecha() {

@@ -22,11 +22,19 @@ const char* descricao(Erro tipo) {
   return "erro";
 }
 
+// A NUL byte in the name is shown as \0: printed as it is, it would end the
+// message there.
+std::string visivel(std::string texto) {
+  for (std::size_t i = texto.find('\0'); i != std::string::npos; i = texto.find('\0', i + 2))
+    texto.replace(i, 1, "\\0");
+  return texto;
+}
+
 std::string caminho_absoluto(const std::string& caminho) {
   std::error_code ec;
   std::filesystem::path p = std::filesystem::absolute(caminho, ec);
-  if (ec) return caminho;
-  return p.lexically_normal().string();
+  if (ec) return visivel(caminho);
+  return visivel(p.lexically_normal().string());
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ void formata_real_livre(double v, char campo[largura_real_livre]) {
 
   // The form is chosen by the magnitude after rounding to 15 digits.
   char d15[32];
-  std::snprintf(d15, sizeof d15, "%.14e", std::fabs(v));
+  (void)std::snprintf(d15, sizeof d15, "%.14e", std::fabs(v));
   int expoente = std::atoi(std::strchr(d15, 'e') + 1);
   char s[48];
   int n;
@@ -33,7 +33,7 @@ void formata_real_livre(double v, char campo[largura_real_livre]) {
     return alinha_direita(s, n, 19);
   }
   // Exponent form: one digit, the point, 15 more, E, sign, 3 digits.
-  n = std::snprintf(s, sizeof s, "%.15E", v);
+  (void)std::snprintf(s, sizeof s, "%.15E", v);
   char* e = std::strchr(s, 'E');
   int ex = std::atoi(e + 1);
   n = static_cast<int>(e - s) +

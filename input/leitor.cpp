@@ -93,11 +93,11 @@ Leitor::Leitor(const std::string& caminho)
     : arquivo_(abre_entrada(caminho)), caminho_(caminho) {}
 
 Leitor::~Leitor() {
-  if (arquivo_) std::fclose(arquivo_);
+  if (arquivo_) (void)std::fclose(arquivo_);
 }
 
 void Leitor::fecha() {
-  if (arquivo_) std::fclose(arquivo_);
+  if (arquivo_) (void)std::fclose(arquivo_);
   arquivo_ = nullptr;
 }
 

@@ -19,7 +19,7 @@ constexpr double area_minima = static_cast<double>(1e-12f);
 
 std::string real_texto(double v) {
   char s[32];
-  std::snprintf(s, sizeof s, "%.17g", v);
+  (void)std::snprintf(s, sizeof s, "%.17g", v);
   return s;
 }
 
@@ -61,30 +61,34 @@ bool avanca_frente(GrainGeometry& g, double dx, int32_t i, int32_t freq) {
   const int32_t N = g.ativacao;
   const int32_t n_old = g.n_queimadas;
   const double Re = g.Re;
-  double* f = g.frente.data() - 1;  // cells numbered from 1
+  // Cells are numbered from 1: cell j is f(j).
+  double* const celulas = g.frente.data();
+  auto f = [celulas](int64_t j) -> double& { return celulas[j - 1]; };
 
   // Growth: while cells are still being lit, every lit cell (burnt-through
   // ones too: the clamp puts them back); afterwards only the unburnt ones.
-  int32_t primeira = i <= N ? 1 : g.n_queimadas + 1;
-  int32_t ultima = i <= N ? i : N;
-  for (int32_t j = primeira; j <= ultima; ++j) f[j] += dx;
+  // Cell numbers are counted in 64 bits: N may be the largest int32_t.
+  int64_t primeira = i <= N ? 1 : static_cast<int64_t>(g.n_queimadas) + 1;
+  int64_t ultima = i <= N ? i : N;
+  for (int64_t j = primeira; j <= ultima; ++j) f(j) += dx;
 
-  for (int32_t j = 1; j <= N; ++j) {
-    if (f[j] > Re) {
-      f[j] = Re;
-      g.n_queimadas = j;
+  for (int64_t j = 1; j <= N; ++j) {
+    if (f(j) > Re) {
+      f(j) = Re;
+      g.n_queimadas = static_cast<int32_t>(j);
     }
   }
 
   // Trapezoid sum of the front radii over the unburnt cells. In the first
   // step it starts from the last cell's radius, not the first cell's.
-  double S = (i == 1 && i <= N) ? f[N] * 0.5 : 0.0;
-  for (int32_t j = g.n_queimadas + 2; j <= ultima; ++j) S += (f[j - 1] + f[j]) * 0.5;
+  double S = (i == 1 && i <= N) ? f(N) * 0.5 : 0.0;
+  for (int64_t j = static_cast<int64_t>(g.n_queimadas) + 2; j <= ultima; ++j)
+    S += (f(j - 1) + f(j)) * 0.5;
   if (g.n_queimadas - n_old > 0) S += static_cast<double>(g.n_queimadas - n_old) * Re;
 
   double V = 0.0;
   for (int32_t j = 1; j <= N - 1; ++j) {
-    double r = (f[j] + f[j + 1]) * 0.5;
+    double r = (f(j) + f(j + 1)) * 0.5;
     V += r * r;
   }
 
@@ -108,7 +112,7 @@ void grava_quadro(GrainGeometry& g) {
   nome_do_quadro(g.nquadros, g.nome_quadro);
   ArquivoSaida quadro(std::string("./temp/") + g.nome_quadro + ".txt");
   const int32_t N = g.ativacao;
-  for (int32_t j = 1; j <= N; ++j)
+  for (int64_t j = 1; j <= N; ++j)
     grava_livre(quadro, {static_cast<double>(j - 1) * g.delta_grao, g.frente[j - 1]});
   grava_livre(quadro, {static_cast<double>(N) * g.delta_grao, g.frente[N - 1]});
   quadro.fecha();

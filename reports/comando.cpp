@@ -7,7 +7,6 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -65,7 +64,7 @@ std::string sem_cr(const std::string& caminho) {
   char bloco[4096];
   std::size_t n;
   while ((n = std::fread(bloco, 1, sizeof bloco, f)) > 0) texto.append(bloco, n);
-  std::fclose(f);
+  (void)std::fclose(f);
   std::string limpo;
   limpo.reserve(texto.size());
   for (std::size_t i = 0; i < texto.size(); ++i)
@@ -83,13 +82,17 @@ int executa_gnuplot(const std::string& script) {
 
   int tubo[2];
   if (pipe(tubo) != 0) return -1;
-  fcntl(tubo[1], F_SETFD, FD_CLOEXEC);
   posix_spawn_file_actions_t acoes;
   posix_spawn_file_actions_init(&acoes);
   posix_spawn_file_actions_adddup2(&acoes, tubo[0], STDIN_FILENO);
-  posix_spawn_file_actions_addclose(&acoes, tubo[0]);
+  // With our own standard input closed the pipe's read end may already be
+  // descriptor 0: closing it then would leave the plotter without its script.
+  if (tubo[0] != STDIN_FILENO) posix_spawn_file_actions_addclose(&acoes, tubo[0]);
+  // The plotter must not hold the write end, or it would never see the end
+  // of the script.
+  posix_spawn_file_actions_addclose(&acoes, tubo[1]);
   char* argv[] = {const_cast<char*>(programa), nullptr};
-  std::fflush(stdout);
+  (void)std::fflush(stdout);
   pid_t pid;
   int erro = tem_local ? posix_spawn(&pid, programa, &acoes, nullptr, argv, environ)
                        : posix_spawnp(&pid, programa, &acoes, nullptr, argv, environ);
@@ -97,8 +100,8 @@ int executa_gnuplot(const std::string& script) {
   close(tubo[0]);
   if (erro != 0) {
     close(tubo[1]);
-    std::fprintf(stderr, "%s: nao foi possivel iniciar o programa: %s\n", programa,
-                 std::strerror(erro));
+    (void)std::fprintf(stderr, "%s: nao foi possivel iniciar o programa: %s\n", programa,
+                       std::strerror(erro));
     return -1;
   }
 
