@@ -65,13 +65,7 @@ Execucao DiretorioTrabalho::executa(const std::string& path) const {
   }
   int status = 0;
   waitpid(pid, &status, 0);
-  auto le_todo = [](const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-  };
-  Execucao r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, le_todo(saida), le_todo(erro)};
+  Execucao r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, le_arquivo(saida), le_arquivo(erro)};
   std::error_code ec;
   fs::remove(saida, ec);
   fs::remove(erro, ec);
@@ -86,6 +80,25 @@ std::string CasoTeste::texto() const {
   int k = 1;
   for (const std::string* v : valores) t += *v + "  :: registro " + std::to_string(k++) + "\r\n";
   return t;
+}
+
+CasoTeste caso_frente() {
+  CasoTeste c;
+  c.titulo = "'frente'";
+  c.Dg = "0.006";
+  c.De = "0.030";
+  c.Di = "0.010";
+  c.L = "0.050";
+  c.grao = "4";
+  c.freq = "5";
+  c.tx_ativ = "0.25";
+  c.dt = "1.0e-3";
+  return c;
+}
+
+std::string le_arquivo(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
 void prepara_caso(const DiretorioTrabalho& dir, const CasoTeste& caso) {

@@ -44,6 +44,13 @@ struct CasoTeste {
   std::string texto() const;
 };
 
+// An activation-front grain (type 4) of 201 cells, lit at 0.25 m/s in steps
+// of 1 ms, with a frame every 5 steps: the reference "frente" motor.
+CasoTeste caso_frente();
+
+// Every byte of a file (empty when it cannot be read).
+std::string le_arquivo(const std::filesystem::path& p);
+
 // Writes tavrum_1p4.in naming caso.txt, and caso.txt from `caso`.
 void prepara_caso(const DiretorioTrabalho& dir, const CasoTeste& caso);
 

@@ -29,19 +29,10 @@ CasoTeste caso_tubo() {
   return c;
 }
 
-// An activation-front grain of 201 cells with a frame every 5 steps, cut at
-// 20 steps: four frames, the outline and the animation script.
-CasoTeste caso_frente() {
-  CasoTeste c;
-  c.titulo = "'frente'";
-  c.Dg = "0.006";
-  c.De = "0.030";
-  c.Di = "0.010";
-  c.L = "0.050";
-  c.grao = "4";
-  c.freq = "5";
-  c.tx_ativ = "0.25";
-  c.dt = "1.0e-3";
+// The reference activation-front grain cut at 20 steps: four frames, the
+// outline and the animation script.
+CasoTeste caso_frente_curto() {
+  CasoTeste c = caso_frente();
   c.npassos = "20";
   return c;
 }
@@ -92,7 +83,7 @@ TEST(Falhas, FullDiskUnderEachKindOfOutputFileIsAWriteError) {
   for (const auto& c : casos) {
     SCOPED_TRACE(c.arquivo);
     DiretorioTrabalho dir;
-    prepara_caso(dir, c.frente ? caso_frente() : caso_tubo());
+    prepara_caso(dir, c.frente ? caso_frente_curto() : caso_tubo());
     plotter(dir, plotter_mudo);
     fs::create_symlink("/dev/full", dir.caminho() / c.arquivo);
 
@@ -120,7 +111,7 @@ TEST(Falhas, MissingOrWrongFolders) {
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nome);
     DiretorioTrabalho dir;
-    prepara_caso(dir, c.frente ? caso_frente() : caso_tubo());
+    prepara_caso(dir, c.frente ? caso_frente_curto() : caso_tubo());
     plotter(dir, plotter_mudo);
     const char* pasta = c.pasta == sem_output || c.pasta == output_arquivo ? "output" : "temp";
     fs::remove(dir.caminho() / pasta);
@@ -137,7 +128,7 @@ TEST(Falhas, MissingOrWrongFolders) {
 // clean-up of a temp/ that is not there is no error.
 TEST(Falhas, NoTempFolderIsFineWithoutFrames) {
   DiretorioTrabalho dir;
-  CasoTeste c = caso_frente();
+  CasoTeste c = caso_frente_curto();
   c.freq = "0";
   prepara_caso(dir, c);
   plotter(dir, plotter_mudo);
@@ -154,7 +145,7 @@ TEST(Falhas, NoTempFolderIsFineWithoutFrames) {
 // run with a well-behaved plotter leaves it, and the frame files cleaned up.
 TEST(Falhas, PlotterThatCannotStartOrFailsLeavesTheRunWhole) {
   DiretorioTrabalho referencia;
-  prepara_caso(referencia, caso_frente());
+  prepara_caso(referencia, caso_frente_curto());
   plotter(referencia, plotter_mudo);
   ASSERT_EQ(referencia.executa().status, 0);
   const auto esperados = arquivos(referencia, "output");
@@ -181,7 +172,7 @@ TEST(Falhas, PlotterThatCannotStartOrFailsLeavesTheRunWhole) {
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nome);
     DiretorioTrabalho dir;
-    prepara_caso(dir, caso_frente());
+    prepara_caso(dir, caso_frente_curto());
     if (c.script) plotter(dir, c.script, c.modo);
 
     Execucao r = dir.executa();

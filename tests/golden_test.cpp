@@ -13,11 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string le_arquivo(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
 // A stand-in plotter that keeps a copy of what temp/ holds when it runs, so
 // that the frame files can be compared after the clean-up has removed them.
 constexpr const char* plotter_copia =
