@@ -225,25 +225,8 @@ std::vector<std::string> simula(CaseParameters caso) {
 }
 
 TEST(Corrida, LinhasConferemComOPasso) {
-  CaseParameters tubo;  // the reference tube of 50 x 20 x 80 mm, 4 steps
-  tubo.Dg = 0.01;
-  tubo.De = 0.05;
-  tubo.Di = 0.02;
-  tubo.L = 0.08;
-  tubo.grao = 6;
-  tubo.rho_p = 1800.0;
-  tubo.a = 1.007e-4;
-  tubo.n = 0.319;
-  tubo.pa = 101325.0;
-  tubo.dt = 5e-4;
+  CaseParameters tubo = tubo_referencia();  // its first 4 steps
   tubo.npassos = 4;
-  tubo.itmax = 300;
-  tubo.tol = 1.0;
-  tubo.relax = 0.25;
-  tubo.ho = 1000.0;
-  tubo.Cd = 1.0;
-  tubo.Et = 1.0;
-  tubo.prop = 0;
 
   // Burning on the core only through a 0.2 mm web, another propellant and
   // nozzle: 119 burning rows, then 4 of tail-off.

@@ -96,6 +96,29 @@ CasoTeste caso_frente() {
   return c;
 }
 
+CaseParameters tubo_referencia() {
+  CaseParameters c;
+  c.Dg = 0.01;
+  c.De = 0.05;
+  c.Di = 0.02;
+  c.L = 0.08;
+  c.grao = 6;
+  c.rho_p = 1800.0;
+  c.a = 1.007e-4;
+  c.n = 0.319;
+  c.pa = 101325.0;
+  c.dt = 5e-4;
+  c.npassos = 100000;
+  c.itmax = 300;
+  c.tol = 1.0;
+  c.relax = 0.25;
+  c.ho = 1000.0;
+  c.Cd = 1.0;
+  c.Et = 1.0;
+  c.prop = 0;
+  return c;
+}
+
 std::string le_arquivo(const fs::path& p) {
   std::ifstream f(p, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(f), {});

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "input/caso.h"
+
 struct Execucao {
   int status;          // exit status (-1 when killed by a signal)
   std::string saida;   // standard output, bytes as written
@@ -47,6 +49,10 @@ struct CasoTeste {
 // An activation-front grain (type 4) of 201 cells, lit at 0.25 m/s in steps
 // of 1 ms, with a frame every 5 steps: the reference "frente" motor.
 CasoTeste caso_frente();
+
+// The reference tube as read from its case file: 50 x 20 x 80 mm burning
+// on its core and ends (type 6), KNSu 65/35, a 10 mm throat, steps of 0.5 ms.
+CaseParameters tubo_referencia();
 
 // Every byte of a file (empty when it cannot be read).
 std::string le_arquivo(const std::filesystem::path& p);

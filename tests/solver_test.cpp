@@ -10,6 +10,7 @@
 
 #include "engine/bocal.h"
 #include "models/propelente.h"
+#include "execucao.h"
 
 namespace {
 
@@ -23,18 +24,7 @@ struct Motor {
   CaseParameters caso;
   EntradaSolver e;
   Motor() {
-    caso.rho_p = 1800.0;
-    caso.a = 1.007e-4;
-    caso.n = 0.319;
-    caso.pa = 101325.0;
-    caso.dt = 5e-4;
-    caso.itmax = 300;
-    caso.tol = 1.0;
-    caso.relax = 0.25;
-    caso.ho = 1000.0;
-    caso.Cd = 1.0;
-    caso.Et = 1.0;
-    caso.prop = 0;
+    caso = tubo_referencia();
     const double Re = 0.025, Ri = 0.01, L = 0.08;
     const double V0 = pi_4 * 0.02 * 0.02 * L;
     const double x = caso.a * std::pow(caso.pa, caso.n) * caso.dt;
